@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Sets up, builds, and compiles the bundled example definition and photo into a frame file.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)" --target vmxmk
+mkdir -p out
+set +e
+./build/compiler/vmxmk -if examples/sample.xml -ii examples/sample.jpg -o out/sample.vmf
+status=$?
+set -e
+if [ $status -ne 0 ]; then
+  echo "vmxmk failed with result code $status" >&2
+  exit $status
+fi
+echo "Frame file written to $(pwd)/out/sample.vmf"
