@@ -1,0 +1,124 @@
+// The real vmxmk from the outside: usage, the scan's order of tests, configuration file name.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "compiler/records/bytes.h"
+#include "compiler/testing/support.h"
+
+namespace vmx {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::definition;
+using testing::run_vmxmk;
+using testing::write_file;
+
+const std::string kElement = "<element width='10' height='10'/>";
+
+// A definition whose only action id tells which file was compiled.
+std::string tagged(int id) {
+  return definition(kElement, "<action name='flip' id='" + std::to_string(id) + "'/>");
+}
+
+// The action id of the first action record of a frame file, or 0 when there is no file.
+int32_t tag_of(const std::string& frame) {
+  std::vector<uint8_t> f = testing::read_bytes(frame);
+  if (f.size() < 305) return 0;
+  return get_i32(testing::unscrambled(f, 297, 301), 297);
+}
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    write_file(dir / "a.xml", tagged(1));
+    write_file(dir / "b.xml", tagged(2));
+    write_file(dir / "a.txt", tagged(3));
+    write_file(dir / "A.XML", tagged(4));
+    write_file(dir / "a.xml.bak", tagged(5));
+  }
+  // Runs in the temporary folder; argument 0 names a program there, so "vmxmk.ini" is looked
+  // for beside it.
+  testing::RunResult run(const std::vector<std::string>& args) {
+    return run_vmxmk(args, dir.path().string(), dir / "vmxmk");
+  }
+  testing::TempDir dir;
+};
+
+TEST_F(CommandLine, UsageWithoutArgumentsReadsNoConfiguration) {
+  auto r = run({});
+  EXPECT_EQ(r.status, -1);
+  EXPECT_EQ(r.output,
+            "vimox frame maker v0.1 (20081130)\n"
+            "\t-is path     \tinput string of the define frame xml\n"
+            "\t-if path     \tinput path of the define frame xml\n"
+            "\t-ii path     \tinput image path\n"
+            "\t-o path      \toutput frame path\n"
+            "\t-seqid number\tinput seqid id\n"
+            "\t-server      \tstart server accept request\n"
+            "\t-limit_size width,[height]\n"
+            "\t-limit_seqid seqid\n");
+}
+
+TEST_F(CommandLine, WhichDefinitionAndOutputTheScanPicks) {
+  const struct {
+    std::vector<std::string> args;
+    std::string output;  // the frame file expected, relative to the folder
+    int32_t tag;         // which definition it was compiled from
+  } cases[] = {
+      {{"-if", "a.xml", "-if", "b.xml"}, "a.vmf", 1},
+      {{"a.xml", "b.xml"}, "a.vmf", 1},
+      {{"-IF", "a.xml"}, "a.vmf", 1},
+      {{"A.XML"}, "A.vmf", 4},
+      {{"a.xml.bak", "-if", "a.txt"}, "a.vmf", 3},
+      {{"a.xml", "-o"}, "a.vmf", 1},
+      {{"-o", "-ii", "a.xml"}, "-ii", 1},
+      {{"a.xml", "-seqid", "0", "-o", "out.vmf"}, "a.vmf", 1},
+      {{"-o", "x.vmf", "-is", tagged(6), "-if", "a.xml"}, "x.vmf", 6},
+      {{"-o", "y.vmf", "-is"}, "", 0},  // no definition at all: nothing is written
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    for (const char* f : {"a.vmf", "A.vmf", "-ii", "x.vmf", "y.vmf", "out.vmf"})
+      fs::remove(dir / f);
+    auto r = run(c.args);
+    if (c.output.empty()) {
+      EXPECT_EQ(r.status, 13) << r.output;
+      EXPECT_FALSE(fs::exists(dir / "y.vmf"));
+      continue;
+    }
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_EQ(tag_of(dir / c.output), c.tag);
+    EXPECT_FALSE(fs::exists(dir / "out.vmf"));
+  }
+}
+
+TEST_F(CommandLine, InlineDefinitionWithoutOutputFailsWithNull) {
+  auto r = run({"-is", tagged(1), "-if", "a.xml"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.output.find("Make: create file ((null)) failed!\n"), std::string::npos) << r.output;
+}
+
+TEST_F(CommandLine, ConfigurationFileIsArgumentZeroPlusIni) {
+  auto r = run({"a.xml"});
+  EXPECT_EQ(r.output.rfind("@vxf_read_config: open config file failed(" + (dir / "vmxmk.ini") +
+                               ").\n",
+                           0),
+            0u)
+      << r.output;
+  write_file(dir / "vmxmk.ini", "limit_size=640,480\n");
+  r = run({"a.xml", "-limit_size", "800"});
+  EXPECT_NE(r.output.find("@CZUVUzedu: m_nMaxWidth = 800, m_nMaxHeight = 480\n"),
+            std::string::npos)
+      << r.output;
+  EXPECT_EQ(r.output.find("vxf_read_config"), std::string::npos);
+}
+
+TEST_F(CommandLine, MissingImageIsCodeTen) {
+  auto r = run({"a.xml", "-ii", "nothing.jpg"});
+  EXPECT_EQ(r.status, 10);
+  EXPECT_NE(r.output.find("main: can't read image file(nothing.jpg)!\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vmx
