@@ -1,6 +1,8 @@
 // Reading the photo editor's registration from the user's settings file.
 #include "host/runner/editor_settings.h"
 
+#include "host/runner/ascii.h"
+
 namespace vmx::host {
 namespace {
 
@@ -9,15 +11,6 @@ std::string_view Trimmed(std::string_view text) {
   if (begin == std::string_view::npos) return {};
   size_t end = text.find_last_not_of(" \t\r");
   return text.substr(begin, end - begin + 1);
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -41,9 +34,9 @@ std::string InstallPathFromSettings(std::string_view text) {
 
     if (line.empty() || line[0] == ';' || line[0] == '#') continue;
     if (line.front() == '[') {
-      in_section = line.back() == ']' &&
-                   EqualsIgnoringAsciiCase(Trimmed(line.substr(1, line.size() - 2)),
-                                           kEditorSettingsSection);
+      in_section =
+          line.back() == ']' &&
+          EqualsIgnoringAsciiCase(Trimmed(line.substr(1, line.size() - 2)), kEditorSettingsSection);
       continue;
     }
     size_t equals = line.find('=');

@@ -6,15 +6,15 @@
 #include <filesystem>
 
 #include "host/runner/runner.h"
-#include "host/runner/testing/scripted_posix_platform.h"
 #include "host/runner/testing/fake_env.h"
+#include "host/runner/testing/scripted_posix_platform.h"
 #include "host/runner/testing/temp_folder.h"
 
 namespace vmx::host {
 namespace {
 
-using testing::TempFolder;
 using testing::FakeEnv;
+using testing::TempFolder;
 
 TEST(EditorSettingsTest, FileFollowsTheConfigDirectoryRules) {
   EXPECT_EQ(EditorSettingsPath(FakeEnv({{"XDG_CONFIG_HOME", "/c"}, {"HOME", "/h"}})),

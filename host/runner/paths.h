@@ -1,4 +1,5 @@
-// Path text helpers of the runner: joining, the folder of a file, the save dialog's default extension.
+// Path text helpers of the runner: joining, the folder of a file, the save dialog's default
+// extension.
 #pragma once
 
 #include <string>

@@ -68,7 +68,8 @@ TEST_F(PosixPlatformTest, ExistsAndDelete) {
 TEST_F(PosixPlatformTest, ChildGetsItsArgumentsWholeAndItsExitCodeIsRead) {
   // The script exits 3 only when both arguments arrived unsplit and unchanged.
   const std::string check =
-      "[ \"$#\" = 2 ] && [ \"$1\" = 'a \"b\" c' ] && [ \"$2\" = \"it's; \\$HOME\" ] && exit 3; exit 9";
+      "[ \"$#\" = 2 ] && [ \"$1\" = 'a \"b\" c' ] && [ \"$2\" = \"it's; \\$HOME\" ] && exit 3; "
+      "exit 9";
   EXPECT_EQ(platform.RunAndWait("/bin/sh", {"-c", check, "sh", "a \"b\" c", "it's; $HOME"}), 3);
   EXPECT_EQ(platform.RunAndWait("/bin/sh", {"-c", "exit 0"}), 0);
   std::optional<int> killed = platform.RunAndWait("/bin/sh", {"-c", "kill -9 $$"});
@@ -91,8 +92,8 @@ TEST(RealCompilerTest, InteractiveCompileProducesTheFrameFile) {
   TempFolder tmp;
   const std::vector<uint8_t> compiler = BuiltCompiler();
   ASSERT_GT(compiler.size(), 1000u);
-  ScriptedPosixPlatform platform(compiler,
-                                 FakeEnv({{"TMPDIR", tmp.path()}, {"XDG_CONFIG_HOME", tmp / "cfg"}}));
+  ScriptedPosixPlatform platform(
+      compiler, FakeEnv({{"TMPDIR", tmp.path()}, {"XDG_CONFIG_HOME", tmp / "cfg"}}));
   const std::string photo = tmp / "my photo.jpg";
   WriteText(photo, "not decoded, only carried");
   const std::string output = tmp / "out frame.vmf";
@@ -105,8 +106,8 @@ TEST(RealCompilerTest, InteractiveCompileProducesTheFrameFile) {
 
   EXPECT_EQ(FinishMake(platform, definition, "file://" + photo), 0);
 
-  EXPECT_EQ(platform.log, (std::vector<std::string>{"save_dialog",
-                                                    "ask " + std::string(kQuestionDownloadEditor)}));
+  EXPECT_EQ(platform.log, (std::vector<std::string>{
+                              "save_dialog", "ask " + std::string(kQuestionDownloadEditor)}));
   std::string frame = ReadText(output);
   EXPECT_GT(frame.size(), 253u + 25u);  // header, records and the carried photo
   const std::string private_dir = tmp / ("vimox-" + std::to_string(geteuid()));
@@ -125,8 +126,8 @@ TEST(RealCompilerTest, RejectedDefinitionIsMessageFiveAndKeepsTheCompiler) {
   FinishMake(platform, "<frame><header><version>2</version></header></frame>",
              "file://" + tmp / "a.jpg");
 
-  EXPECT_EQ(platform.log, (std::vector<std::string>{
-                              "save_dialog", "error " + std::string(kErrorCompileFailed)}));
+  EXPECT_EQ(platform.log,
+            (std::vector<std::string>{"save_dialog", "error " + std::string(kErrorCompileFailed)}));
   EXPECT_FALSE(fs::exists(tmp / "out.vmf"));
   const std::string private_dir = tmp / ("vimox-" + std::to_string(geteuid()));
   EXPECT_EQ(std::distance(fs::directory_iterator(private_dir), fs::directory_iterator()), 2);

@@ -1,8 +1,8 @@
 // Tests of finding, creating and checking the private temporary directory.
 #include "host/runner/private_temp_dir.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,8 +14,8 @@
 namespace vmx::host {
 namespace {
 
-using testing::TempFolder;
 using testing::FakeEnv;
+using testing::TempFolder;
 
 mode_t ModeOf(const std::string& path) {
   struct stat st {};
@@ -47,7 +47,8 @@ TEST_F(PrivateTempDirTest, RuntimeDirWhenItIsPrivate) {
   ASSERT_EQ(chmod(runtime.c_str(), 0755), 0);
   EXPECT_EQ(PrivateTempDir(env, uid), own);
   // So is a relative one.
-  EXPECT_EQ(PrivateTempDir(FakeEnv({{"XDG_RUNTIME_DIR", "run"}, {"TMPDIR", tmp.path()}}), uid), own);
+  EXPECT_EQ(PrivateTempDir(FakeEnv({{"XDG_RUNTIME_DIR", "run"}, {"TMPDIR", tmp.path()}}), uid),
+            own);
 }
 
 TEST_F(PrivateTempDirTest, OwnerWithoutAccessIsGivenItBack) {

@@ -76,8 +76,8 @@ std::optional<int> RunCompiler(Platform& platform, const TempFiles& files,
                                const std::string& photo_path, const std::string& output_path) {
   // A stale file must not pass for the result of this compile.
   if (platform.PathExists(output_path)) platform.DeleteFile(output_path);
-  return platform.RunAndWait(files.compiler, {"-if", files.definition, "-ii", photo_path, "-o",
-                                              output_path});
+  return platform.RunAndWait(files.compiler,
+                             {"-if", files.definition, "-ii", photo_path, "-o", output_path});
 }
 
 }  // namespace
@@ -123,8 +123,7 @@ int32_t MakeFrame(Platform& platform, std::string_view definition, const std::st
       platform.OpenWithDefaultApp(*output_path);
     }
   } else if (platform.AskYesNo(std::string(kQuestionDownloadEditor), caption)) {
-    platform.OpenWithDefaultApp(
-        SiteAddress(platform.GetEnv(kSiteBaseVariable), kDownloadPagePath));
+    platform.OpenWithDefaultApp(SiteAddress(platform.GetEnv(kSiteBaseVariable), kDownloadPagePath));
   }
   return 0;
 }

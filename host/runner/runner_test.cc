@@ -25,7 +25,7 @@ std::string Error(std::string_view text) { return "error " + std::string(text); 
 std::string Debug(std::string_view text) { return "debug " + std::string(text); }
 std::string Ask(std::string_view text) { return "ask 提示: " + std::string(text); }
 std::string RunLine(const std::string& photo, const std::string& out,
-                const std::string& compiler = kCompiler) {
+                    const std::string& compiler = kCompiler) {
   return "run " + compiler + " -if " + kDefFile + " -ii " + photo + " -o " + out;
 }
 
@@ -74,7 +74,9 @@ TEST_F(RunnerTest, CompilerIsWrittenByteForByteUnderTheTickName) {
     EXPECT_EQ(fake.Logged("write_exe").back(), "write_exe " + path);
   }
   EXPECT_EQ(TempCompilerName(1'234'567), "vmxmk67.exe");
-  EXPECT_EQ(fake.files[kTemp + "/vmxmk95.exe"], std::string("\x7f" "ELF\0\1\2", 7));
+  EXPECT_EQ(fake.files[kTemp + "/vmxmk95.exe"], std::string("\x7f"
+                                                            "ELF\0\1\2",
+                                                            7));
 }
 
 TEST_F(RunnerTest, AfterSuccessTheOfferDependsOnTheEditor) {
@@ -89,13 +91,25 @@ TEST_F(RunnerTest, AfterSuccessTheOfferDependsOnTheEditor) {
   } cases[] = {
       {"installed, yes", "/opt/vimox", true, true, {}, {Ask(kQuestionApplyNow), "open " + kOut}},
       {"installed, no", "/opt/vimox/", true, false, {}, {Ask(kQuestionApplyNow)}},
-      {"registered, program missing", "/opt/vimox", false, true, {},
+      {"registered, program missing",
+       "/opt/vimox",
+       false,
+       true,
+       {},
        {Ask(kQuestionDownloadEditor), "open " + download}},
       {"not registered, no", "", false, false, {}, {Ask(kQuestionDownloadEditor)}},
       // An empty registration looks for the program at the root, as the formatted name says.
-      {"not registered, program at the root", "", true, true, {},
+      {"not registered, program at the root",
+       "",
+       true,
+       true,
+       {},
        {Ask(kQuestionApplyNow), "open " + kOut}},
-      {"site from the environment", "", false, true, "http://mirror.example/vimox/",
+      {"site from the environment",
+       "",
+       false,
+       true,
+       "http://mirror.example/vimox/",
        {Ask(kQuestionDownloadEditor), "open http://mirror.example/vimox/download.html"}},
   };
   for (const Case& c : cases) {
@@ -145,8 +159,9 @@ TEST_F(RunnerTest, InputChecksStopBeforeAnythingIsWritten) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.address);
     FakePlatform fake;
-    fake.existing = {kPhoto, "/home/u/My Pics/a b.jpg", "/home/u/%41.jpg", "/home/u/%4G.jpg",
-                     "/home/u/a.jpg", long_path};
+    fake.existing = {
+        kPhoto,   "/home/u/My Pics/a b.jpg", "/home/u/%41.jpg", "/home/u/%4G.jpg", "/home/u/a.jpg",
+        long_path};
     EXPECT_EQ(FinishMake(fake, c.definition, c.address), 0);
     if (c.error) {
       EXPECT_EQ(fake.log, Log{Error(*c.error)});
@@ -161,8 +176,8 @@ TEST_F(RunnerTest, BatchReportsToDebugOutputOnly) {
   FinishMakeBat(fake, true, "f", "", kPhotoAddress);
   FinishMakeBat(fake, true, "f", kDef, "file://x");
   FinishMakeBat(fake, true, "f", kDef, "file:///");
-  EXPECT_EQ(fake.log, (Log{Debug(kErrorEmptyDefinition), Debug(kErrorNotFileAddress),
-                           Debug(kErrorNoPhoto)}));
+  EXPECT_EQ(fake.log,
+            (Log{Debug(kErrorEmptyDefinition), Debug(kErrorNotFileAddress), Debug(kErrorNoPhoto)}));
 }
 
 TEST_F(RunnerTest, BatchModeOffDoesNothing) {
@@ -241,13 +256,21 @@ TEST_F(RunnerTest, TemporaryFilesThatCannotBeWritten) {
     Log log;
   } cases[] = {
       {"no private temporary directory", false, [](FakePlatform& f) { f.temp_dir.reset(); }, {}},
-      {"definition file", false, [](FakePlatform& f) { f.unwritable.insert(kDefFile); },
+      {"definition file",
+       false,
+       [](FakePlatform& f) { f.unwritable.insert(kDefFile); },
        {"write " + kDefFile}},
-      {"compiler, interactive", false, [](FakePlatform& f) { f.unwritable.insert(kCompiler); },
+      {"compiler, interactive",
+       false,
+       [](FakePlatform& f) { f.unwritable.insert(kCompiler); },
        {"write " + kDefFile, "write_exe " + kCompiler, Error(kErrorCompilerNotWritten)}},
-      {"compiler, batch", true, [](FakePlatform& f) { f.unwritable.insert(kCompiler); },
+      {"compiler, batch",
+       true,
+       [](FakePlatform& f) { f.unwritable.insert(kCompiler); },
        {"write " + kDefFile, "write_exe " + kCompiler, Debug(kErrorCompilerNotWritten)}},
-      {"no compiler carried", false, [](FakePlatform& f) { f.compiler_bytes.clear(); },
+      {"no compiler carried",
+       false,
+       [](FakePlatform& f) { f.compiler_bytes.clear(); },
        {"write " + kDefFile, Error(kErrorCompilerNotWritten)}},
   };
   for (const Case& c : cases) {

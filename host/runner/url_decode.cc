@@ -1,6 +1,8 @@
 // Photo address decoding.
 #include "host/runner/url_decode.h"
 
+#include "host/runner/ascii.h"
+
 namespace vmx::host {
 namespace {
 
@@ -11,8 +13,6 @@ int HexValue(char c) {
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 constexpr std::string_view kFilePrefix = "file:///";
 

@@ -1,4 +1,5 @@
-// Decoding of the photo address the page hands over: "+" and %XX escapes, and the "file:///" prefix.
+// Decoding of the photo address the page hands over: "+" and %XX escapes, and the "file:///"
+// prefix.
 #pragma once
 
 #include <cstddef>

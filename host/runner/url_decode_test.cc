@@ -12,9 +12,9 @@ TEST(UrlDecodeTest, DecodesOnceAndKeepsWhatIsNotAnEscape) {
   } cases[] = {
       {"a+b", "a b"},
       {"My%20Pics", "My Pics"},
-      {"%2541", "%41"},   // decoded once, not twice
-      {"x%41", "xA"},     // an escape right at the end
-      {"x%4", "x%4"},     // too short to be an escape
+      {"%2541", "%41"},  // decoded once, not twice
+      {"x%41", "xA"},    // an escape right at the end
+      {"x%4", "x%4"},    // too short to be an escape
       {"x%", "x%"},
       {"%4G%G1", "%4G%G1"},
       {"%e4%B8%ad", "\xe4\xb8\xad"},  // bytes pass through, no character set conversion

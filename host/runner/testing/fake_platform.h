@@ -18,9 +18,9 @@ class FakePlatform : public Platform {
   std::optional<std::string> temp_dir = "/run/user/1000/vimox";
   uint32_t tick_count = 0;
   std::vector<uint8_t> compiler_bytes = {0x7f, 'E', 'L', 'F'};
-  std::set<std::string> existing;       // paths that exist; writes add to it, deletes remove
-  std::set<std::string> unwritable;     // writes to these paths fail
-  std::optional<int> exit_code = 0;     // nullopt: the program cannot be started
+  std::set<std::string> existing;    // paths that exist; writes add to it, deletes remove
+  std::set<std::string> unwritable;  // writes to these paths fail
+  std::optional<int> exit_code = 0;  // nullopt: the program cannot be started
   std::string install_path;
   std::map<std::string, std::string> env;
   bool answer_yes = true;
@@ -31,7 +31,7 @@ class FakePlatform : public Platform {
   // One line per effect, in order: "write P", "write_exe P", "delete P", "run P ARGS...",
   // "save_dialog", "ask CAPTION: TEXT", "error TEXT", "debug TEXT", "open TARGET".
   std::vector<std::string> log;
-  std::map<std::string, std::string> files;  // contents of every file written
+  std::map<std::string, std::string> files;    // contents of every file written
   std::vector<std::vector<std::string>> runs;  // argument vectors, unjoined
   std::vector<SaveDialogOptions> save_dialogs;
 
