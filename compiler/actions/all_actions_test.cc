@@ -83,7 +83,10 @@ const Expected kAll[] = {
 };
 
 // Each refused action sits before the kAll entry of the same index and says what it logs.
-const struct { const char* action; const char* log; } kRefused[] = {
+const struct {
+  const char* action;
+  const char* log;
+} kRefused[] = {
     {"<action name='color_level' id='900'><channel>purple</channel></action>",
      "parser_action_color_level: invalid color channel(purple)!\n"},
     {"<action name='mix_layer' id='901'><method>normal</method></action>", ""},
@@ -112,13 +115,13 @@ TEST(AllActions, CompileIntoOneRecordEach) {
       actions += kRefused[i].action;
       expected_log += kRefused[i].log;
     }
-    actions += "<action name='" + std::string(kAll[i].name) + "' id='" +
-               std::to_string(id_of(i)) + "'>" + kAll[i].params + "</action>";
+    actions += "<action name='" + std::string(kAll[i].name) + "' id='" + std::to_string(id_of(i)) +
+               "'>" + kAll[i].params + "</action>";
   }
   testing::TempDir dir;
-  testing::write_file(dir / "all.xml",
-                      testing::definition("<element left='0' top='0' width='8' height='8'/>",
-                                          actions));
+  testing::write_file(
+      dir / "all.xml",
+      testing::definition("<element left='0' top='0' width='8' height='8'/>", actions));
   testing::RunResult run = testing::run_vmxmk({"-if", dir / "all.xml", "-o", dir / "all.vmf"});
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find(expected_log), std::string::npos) << run.output;
@@ -126,7 +129,7 @@ TEST(AllActions, CompileIntoOneRecordEach) {
   std::vector<uint8_t> file = testing::read_bytes(dir / "all.vmf");
   ASSERT_GE(file.size(), 29u);
   EXPECT_EQ(get_i32(file, 21), int32_t(std::size(kAll)));  // action count
-  size_t at = get_u32(file, 25);                             // first action record
+  size_t at = get_u32(file, 25);                           // first action record
   for (size_t i = 0; i < std::size(kAll); ++i) {
     SCOPED_TRACE(kAll[i].name);
     ASSERT_LE(at + 12, file.size());

@@ -18,6 +18,7 @@ namespace {
 // default. The builders below add only what a row cannot say.
 
 // The shadow's angle is read as an integer and stored as a float: "30.9" is 30.0.
+// clang-format off
 constexpr Field kShadowFields[] = {
     {12, Width::I32, "shadow_size", Read::Int, 0},
     {16, Width::I32, "power", Read::Int, 0},
@@ -25,6 +26,7 @@ constexpr Field kShadowFields[] = {
     {24, Width::I32, "y", Read::Int, 0},
     {28, Width::F32, "angle", Read::Int, 0},
 };
+// clang-format on
 constexpr Layout kShadow = {"shadow", 39, 32, kShadowFields};
 static_assert(fits(kShadow));
 
@@ -96,7 +98,8 @@ struct BrushColour {
   const char* child;
   const char* dflt;  // the text read when the child is absent
 };
-constexpr BrushColour kFrontBrushColours[] = {{66, "color1", "255,0,0,0"}, {70, "color2", "0,0,0,0"}};
+constexpr BrushColour kFrontBrushColours[] = {{66, "color1", "255,0,0,0"},
+                                              {70, "color2", "0,0,0,0"}};
 constexpr BrushColour kBackBrushColours[] = {{79, "color1", "0,0,0,0"}, {83, "color2", "0,0,0,0"}};
 
 struct Brush {

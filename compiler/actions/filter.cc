@@ -164,9 +164,7 @@ std::optional<Record> build_circle_transform(const TiXmlElement& action) {
   return build_record(kCircleTransform, action);
 }
 
-std::optional<Record> build_edge(const TiXmlElement& action) {
-  return build_record(kEdge, action);
-}
+std::optional<Record> build_edge(const TiXmlElement& action) { return build_record(kEdge, action); }
 
 std::optional<Record> build_dilate(const TiXmlElement& action) {
   return build_record(kDilate, action);

@@ -18,7 +18,8 @@ using testing::hex;
 
 TEST(FilterRecords, GoldenBytes) {
   const testing::Golden cases[] = {
-      {"rotate: the angle is an unaligned float", build_rotate,
+      {"rotate: the angle is an unaligned float",
+       build_rotate,
        "<flag>257</flag><angle>90.5</angle>",
        {
            0x11, 0x00, 0x00, 0x00,  // size = 17
@@ -27,7 +28,9 @@ TEST(FilterRecords, GoldenBytes) {
            0x01,                    // flag = 257 & 0xFF
            0x00, 0x00, 0xB5, 0x42,  // angle = 90.5f, at 13
        }},
-      {"repair defaults", build_repair, "",
+      {"repair defaults",
+       build_repair,
+       "",
        {
            0x14, 0x00, 0x00, 0x00,  // size = 20
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -35,14 +38,18 @@ TEST(FilterRecords, GoldenBytes) {
            0x00, 0x00, 0x80, 0x3E,  // radius = 0.25f
            0x01, 0x00, 0x00, 0x00,  // niterations = 1
        }},
-      {"gaussian_blur", build_gaussian_blur, "<radius>2.5</radius>",
+      {"gaussian_blur",
+       build_gaussian_blur,
+       "<radius>2.5</radius>",
        {
            0x10, 0x00, 0x00, 0x00,  // size = 16
            0x00, 0x00, 0x00, 0x00,  // action id
            0x18, 0x00, 0x00, 0x00,  // type = 24
            0x00, 0x00, 0x20, 0x40,  // radius = 2.5f
        }},
-      {"text_blur defaults", build_text_blur, "",
+      {"text_blur defaults",
+       build_text_blur,
+       "",
        {
            0x11, 0x00, 0x00, 0x00,  // size = 17
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -53,7 +60,8 @@ TEST(FilterRecords, GoldenBytes) {
            0x01,                    // bBlurHorizontal = 1
            0x01,                    // bBlurVertical = 1
        }},
-      {"text_blur", build_text_blur,
+      {"text_blur",
+       build_text_blur,
        "<threshold>1</threshold><decay>2</decay><max_depth>3</max_depth>"
        "<bBlurHorizontal>0</bBlurHorizontal><bBlurVertical>-1</bBlurVertical>",
        {
@@ -66,7 +74,9 @@ TEST(FilterRecords, GoldenBytes) {
            0x00,                    // bBlurHorizontal = 0
            0xFF,                    // bBlurVertical = -1 & 0xFF
        }},
-      {"selective_blur defaults", build_selective_blur, "",
+      {"selective_blur defaults",
+       build_selective_blur,
+       "",
        {
            0x11, 0x00, 0x00, 0x00,  // size = 17
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -74,7 +84,9 @@ TEST(FilterRecords, GoldenBytes) {
            0x00, 0x00, 0x80, 0x3F,  // radius = 1.0f
            0x19,                    // threshold = 25
        }},
-      {"circle_transform", build_circle_transform, "<type>2</type><rmax>-1</rmax>",
+      {"circle_transform",
+       build_circle_transform,
+       "<type>2</type><rmax>-1</rmax>",
        {
            0x18, 0x00, 0x00, 0x00,  // size = 24
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -83,7 +95,9 @@ TEST(FilterRecords, GoldenBytes) {
            0xFF, 0xFF, 0xFF, 0xFF,  // rmax = -1
            0x00, 0x00, 0x80, 0x3F,  // Koeff = 1.0f (default)
        }},
-      {"face_detect defaults: 20 bytes", build_face_detect, "",
+      {"face_detect defaults: 20 bytes",
+       build_face_detect,
+       "",
        {
            0x14, 0x00, 0x00, 0x00,  // size = 20
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -169,7 +183,10 @@ TEST(FilterRecords, KernelValues) {
 }
 
 TEST(FilterRecords, Refusals) {
-  const struct { const char* body; const char* log; } cases[] = {
+  const struct {
+    const char* body;
+    const char* log;
+  } cases[] = {
       {"<KSize>3</KSize><kernel>1,2,3,4,5,6,7,8</kernel>",
        "parser_action_filter: invalid filter kernel(1,2,3,4,5,6,7,8)！"},
       {"<KSize>3</KSize><kernel>1,2,3,4,5,6,7,8,</kernel>",
@@ -196,6 +213,7 @@ TEST(FilterRecords, Refusals) {
   }
 }
 
+#if !defined(__SANITIZE_ADDRESS__)
 // Bytes of address space this process has mapped.
 size_t mapped_bytes() {
   std::ifstream statm("/proc/self/statm");
@@ -216,6 +234,7 @@ size_t mapped_bytes() {
   std::fflush(stdout);
   _exit(built ? 1 : 0);
 }
+#endif
 
 TEST(FilterRecordsDeathTest, RecordThatCannotBeAllocatedIsDropped) {
 #if defined(__SANITIZE_ADDRESS__)

@@ -14,7 +14,8 @@ using testing::hex;
 
 TEST(ToneRecords, GoldenBytes) {
   const testing::Golden cases[] = {
-      {"rgb: int32 colours unclamped, gray keeps its low 8 bits", build_rgb,
+      {"rgb: int32 colours unclamped, gray keeps its low 8 bits",
+       build_rgb,
        "<red>-1</red><green>70000</green><blue>3</blue><gray>300</gray>",
        {
            0x19, 0x00, 0x00, 0x00,  // size = 25
@@ -25,7 +26,9 @@ TEST(ToneRecords, GoldenBytes) {
            0x03, 0x00, 0x00, 0x00,  // blue = 3
            0x2C,                    // gray = 300 & 0xFF = 44
        }},
-      {"hsv", build_hsv, "<hue>180</hue><sat>-50</sat><val>25</val><render>1</render>",
+      {"hsv",
+       build_hsv,
+       "<hue>180</hue><sat>-50</sat><val>25</val><render>1</render>",
        {
            0x1C, 0x00, 0x00, 0x00,  // size = 28
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -35,14 +38,17 @@ TEST(ToneRecords, GoldenBytes) {
            0x19, 0x00, 0x00, 0x00,  // val = 25
            0x01, 0x00, 0x00, 0x00,  // render = 1
        }},
-      {"hue", build_hue, "<hue>90</hue>",
+      {"hue",
+       build_hue,
+       "<hue>90</hue>",
        {
            0x10, 0x00, 0x00, 0x00,  // size = 16
            0x00, 0x00, 0x00, 0x00,  // action id
            0x0F, 0x00, 0x00, 0x00,  // type = 15
            0x5A, 0x00, 0x00, 0x00,  // hue = 90
        }},
-      {"color_level: rounded gamma, negative high", build_color_level,
+      {"color_level: rounded gamma, negative high",
+       build_color_level,
        "<gamma>0.1</gamma><low>16</low><high>-5</high><channel>Rgba</channel>",
        {
            0x1C, 0x00, 0x00, 0x00,  // size = 28
@@ -53,7 +59,9 @@ TEST(ToneRecords, GoldenBytes) {
            0xFB, 0xFF, 0xFF, 0xFF,  // high = -5
            0x0F, 0x00, 0x00, 0x00,  // channel = "Rgba" = 15
        }},
-      {"color_level defaults", build_color_level, "<channel>gray</channel>",
+      {"color_level defaults",
+       build_color_level,
+       "<channel>gray</channel>",
        {
            0x1C, 0x00, 0x00, 0x00,  // size = 28
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -63,7 +71,8 @@ TEST(ToneRecords, GoldenBytes) {
            0xFF, 0x00, 0x00, 0x00,  // high = 255
            0x10, 0x00, 0x00, 0x00,  // channel = "gray" = 16
        }},
-      {"color_balance: unaligned int32 fields", build_color_balance,
+      {"color_balance: unaligned int32 fields",
+       build_color_balance,
        "<cyna_red>-2</cyna_red><magenta_green>258</magenta_green><yellow_blue>7</yellow_blue>",
        {
            0x1D, 0x00, 0x00, 0x00,  // size = 29
@@ -75,7 +84,9 @@ TEST(ToneRecords, GoldenBytes) {
            0x02, 0x01, 0x00, 0x00,  // magenta_green = 258, at 21
            0x07, 0x00, 0x00, 0x00,  // yellow_blue = 7, at 25
        }},
-      {"gamma", build_gamma, "<bright>10</bright><contrast>-20</contrast><gamma>2.2</gamma>",
+      {"gamma",
+       build_gamma,
+       "<bright>10</bright><contrast>-20</contrast><gamma>2.2</gamma>",
        {
            0x1C, 0x00, 0x00, 0x00,  // size = 28
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -85,7 +96,8 @@ TEST(ToneRecords, GoldenBytes) {
            0x00, 0x00, 0x00, 0x00,  // solarize = 0 (default)
            0xCD, 0xCC, 0x0C, 0x40,  // gamma = 2.2f
        }},
-      {"histogram_stretch: the threshold is an integer stored as a double", build_histogram_stretch,
+      {"histogram_stretch: the threshold is an integer stored as a double",
+       build_histogram_stretch,
        "<method>2</method><threshold>12.7</threshold>",
        {
            0x18, 0x00, 0x00, 0x00,                          // size = 24
@@ -94,21 +106,27 @@ TEST(ToneRecords, GoldenBytes) {
            0x02, 0x00, 0x00, 0x00,                          // method = 2
            0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x28, 0x40,  // threshold = 12.0
        }},
-      {"threshold: level 256 wraps to 0", build_threshold, "<level>256</level>",
+      {"threshold: level 256 wraps to 0",
+       build_threshold,
+       "<level>256</level>",
        {
            0x0D, 0x00, 0x00, 0x00,  // size = 13
            0x00, 0x00, 0x00, 0x00,  // action id
            0x17, 0x00, 0x00, 0x00,  // type = 23
            0x00,                    // level = 256 & 0xFF
        }},
-      {"mix_pixel without a colour", build_mix_pixel, "",
+      {"mix_pixel without a colour",
+       build_mix_pixel,
+       "",
        {
            0x10, 0x00, 0x00, 0x00,  // size = 16
            0x00, 0x00, 0x00, 0x00,  // action id
            0x1B, 0x00, 0x00, 0x00,  // type = 27
            0xFF, 0x00, 0x00, 0xFF,  // first, third, fourth, first of "255,0,0,0"
        }},
-      {"mix_layer", build_mix_layer, "<method>overlay</method><clr_alpha>300</clr_alpha>",
+      {"mix_layer",
+       build_mix_layer,
+       "<method>overlay</method><clr_alpha>300</clr_alpha>",
        {
            0x10, 0x00, 0x00, 0x00,  // size = 16
            0x00, 0x00, 0x00, 0x00,  // action id
@@ -122,9 +140,12 @@ TEST(ToneRecords, GoldenBytes) {
 }
 
 TEST(ToneRecords, ColorLevelChannels) {
-  const struct { const char* text; int32_t channel; } accepted[] = {
-      {"red", 1},  {"GREEN", 2}, {"Blue", 4}, {"alpha", 8}, {"RGB", 7},
-      {"Rgba", 15}, {"Gray", 16}, {"3", 3},   {"16x", 16}, {"4294967297", 1},
+  const struct {
+    const char* text;
+    int32_t channel;
+  } accepted[] = {
+      {"red", 1},   {"GREEN", 2}, {"Blue", 4}, {"alpha", 8}, {"RGB", 7},
+      {"Rgba", 15}, {"Gray", 16}, {"3", 3},    {"16x", 16},  {"4294967297", 1},
   };
   for (const auto& c : accepted) {
     SCOPED_TRACE(c.text);
@@ -135,7 +156,10 @@ TEST(ToneRecords, ColorLevelChannels) {
   }
 
   // Names are whole words; a sign is not a digit, so "-1" is an unknown name.
-  const struct { const char* body; const char* log; } refused[] = {
+  const struct {
+    const char* body;
+    const char* log;
+  } refused[] = {
       {"", "parser_action_color_level: invalid color channel()!\n"},
       {"<channel/>", "parser_action_color_level: invalid color channel()!\n"},
       {"<channel>0</channel>", "parser_action_color_level: invalid color channel(0)!\n"},
@@ -153,10 +177,13 @@ TEST(ToneRecords, ColorLevelChannels) {
 }
 
 TEST(ToneRecords, MixLayerBlendModes) {
-  const struct { const char* method; uint16_t value; } accepted[] = {
-      {"add", 1},          {"ADD", 1},         {"alpha", 12},      {"filter", 19},
-      {"grainmerge", 31},  {"Multiply", 32},   {"multiply_alpha", 33},
-      {"40", 40},          {"65537", 1},       {"65535", 65535},
+  const struct {
+    const char* method;
+    uint16_t value;
+  } accepted[] = {
+      {"add", 1},         {"ADD", 1},       {"alpha", 12},          {"filter", 19},
+      {"grainmerge", 31}, {"Multiply", 32}, {"multiply_alpha", 33}, {"40", 40},
+      {"65537", 1},       {"65535", 65535},
   };
   for (const auto& c : accepted) {
     SCOPED_TRACE(c.method);
@@ -178,7 +205,10 @@ TEST(ToneRecords, MixLayerBlendModes) {
 // Frame files of type 27 carry the first number in 12 and 15, the third in 13, the fourth in 14;
 // the second is nowhere.
 TEST(ToneRecords, MixPixelKeepsTheStoredPlacement) {
-  const struct { const char* rgb; Record bytes; } cases[] = {
+  const struct {
+    const char* rgb;
+    Record bytes;
+  } cases[] = {
       {"10,20,30,40", {10, 30, 40, 10}},
       {"12", {12, 0, 0, 12}},
       {"300,-1,-1,256", {44, 255, 0, 44}},
