@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -32,8 +33,23 @@ inline void put_i32(std::span<uint8_t> out, size_t offset, int32_t value) {
   put_u32(out, offset, static_cast<uint32_t>(value));
 }
 
+// Rounded to the nearest single-precision value. A finite double beyond float's range would be
+// undefined to convert, so it is rounded here as IEEE rounding would: to FLT_MAX, or to infinity
+// from FLT_MAX plus half an ulp on.
+inline float to_float(double value) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  constexpr double kToInfinity = 0x1.ffffffp127;
+  double magnitude = value < 0 ? -value : value;
+  if (magnitude > kMax && magnitude != std::numeric_limits<double>::infinity()) {
+    float f = magnitude >= kToInfinity ? std::numeric_limits<float>::infinity()
+                                       : std::numeric_limits<float>::max();
+    return value < 0 ? -f : f;
+  }
+  return static_cast<float>(value);
+}
+
 inline void put_f32(std::span<uint8_t> out, size_t offset, double value) {
-  auto f = static_cast<float>(value);  // rounded to nearest single precision
+  float f = to_float(value);
   uint32_t bits;
   std::memcpy(&bits, &f, 4);
   put_u32(out, offset, bits);
