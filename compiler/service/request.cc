@@ -6,7 +6,6 @@
 namespace vmx {
 
 Request parse_request(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
   Request request;
   constexpr std::string_view kSeqid = "seqid=";
   if (text.starts_with(kSeqid)) {

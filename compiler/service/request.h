@@ -20,9 +20,9 @@ struct Request {
   std::optional<int32_t> max_height;
 };
 
-// The bytes received are read as a C string: a zero byte ends the text. "seqid=" must stand at
-// the very start, case included; reading stops at the first character the pattern cannot take
-// and ignores the rest, so a trailing line end or comment does no harm.
+// "seqid=" must stand at the very start, case included; reading stops at the first character
+// the pattern cannot take (a zero byte among them) and ignores the rest, so a trailing line end
+// or comment does no harm.
 Request parse_request(std::string_view text);
 
 }  // namespace vmx

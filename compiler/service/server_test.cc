@@ -77,8 +77,7 @@ enum class Then { kWait, kCloseWrite };
 
 // Sends one request and returns the whole reply; nullopt when nothing listens. kCloseWrite ends
 // the client's side after the request, as a client that sends nothing and closes does.
-std::optional<std::string> ask(uint16_t port, std::string_view request,
-                                    Then then = Then::kWait) {
+std::optional<std::string> ask(uint16_t port, std::string_view request, Then then = Then::kWait) {
   Socket client(connect_to(port));
   if (client.get() < 0) return std::nullopt;
   if (!request.empty()) ::send(client.get(), request.data(), request.size(), MSG_NOSIGNAL);
@@ -169,10 +168,11 @@ TEST_F(ServerTest, RepliesInOrderAndLimitsLast) {
   write_file(dir / "in/42.xml", job_definition("a"));
   write_file(dir / "in/0.xml", job_definition("b"));
   uint16_t port = start();
+  // clang-format off
   const struct { const char* request; const char* reply; } steps[] = {
       {"seqid=42", "0,"},
-      {"seqid=7", "2,"},  // no such job
-      {"seqid=0", "0,"},  // job 0 is a job like any other here
+      {"seqid=7", "2,"},           // no such job
+      {"seqid=0", "0,"},           // job 0 is a job like any other here
       {"SEQID=42", "9,"},
       {" seqid=42", "9,"},
       {"QUIT", "9,"},
@@ -181,6 +181,7 @@ TEST_F(ServerTest, RepliesInOrderAndLimitsLast) {
       {"seqid=42\n", "0,"},        // compiled with 800 x 600
       {"seqid=1,1024", "9,"},      // width only
   };
+  // clang-format on
   for (const auto& step : steps) {
     SCOPED_TRACE(step.request);
     EXPECT_EQ(ask(port, step.request), step.reply);
@@ -273,8 +274,8 @@ TEST_F(ServerTest, ConcurrentClientsGetEveryJobRightAndLeakNothing) {
     clients.push_back(std::async(std::launch::async, [port, c] {
       std::vector<std::string> replies;
       for (int k = 0; k < kRequests; ++k)
-        replies.push_back(ask(port, "seqid=" + std::to_string(c * kRequests + k))
-                              .value_or("no connection"));
+        replies.push_back(
+            ask(port, "seqid=" + std::to_string(c * kRequests + k)).value_or("no connection"));
       return replies;
     }));
   }
@@ -371,9 +372,8 @@ TEST(ServerCommandLine, ServesJobsUntilQuit) {
   fs::create_directories(dir / "out");
   write_file(dir / "in/42.xml", job_definition("a"));
   uint16_t port = free_port();
-  write_file(dir / "vmxmk.ini", "listen_port=" + std::to_string(port) +
-                                    "\ninput_dir=" + (dir / "in") +
-                                    "\noutput_dir=" + (dir / "out") + "\n");
+  write_file(dir / "vmxmk.ini", "listen_port=" + std::to_string(port) + "\ninput_dir=" +
+                                    (dir / "in") + "\noutput_dir=" + (dir / "out") + "\n");
   ServerProcess server(dir / "vmxmk", dir / "log.txt");
 
   std::optional<std::string> first;
