@@ -57,7 +57,7 @@ TEST_F(ConfigTest, KeysValuesAndComments) {
             "@vxf_read_config: invalid config key name(=>5).\n"
             "@vxf_read_config: invalid config key name(input=>x).\n");
   const Settings& s = settings();
-  EXPECT_EQ(s.listen_port, 2001);  // the key stops at its first non-key character
+  EXPECT_EQ(s.listen_port, 2001);           // the key stops at its first non-key character
   EXPECT_EQ(s.input_dir, "/jobs/in #old");  // carriage return dropped with the line feed
   EXPECT_EQ(s.output_dir, "/jobs/out  ");   // trailing blanks stay
   EXPECT_EQ(s.magick_log, "");
