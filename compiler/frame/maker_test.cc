@@ -3,12 +3,7 @@
 #include "compiler/frame/maker.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "compiler/records/bytes.h"
@@ -254,30 +249,11 @@ TEST_F(MakerTest, LimitsReachTheMakerAndTheImageIsEmbeddedUnchanged) {
 TEST_F(MakerTest, FailedWritesFailTheCompile) {
   write_file(dir / "big.jpg", std::string(8192, 'p'));
   write_file(dir / "def.xml", definition(kOneElement, kOneAction));
-  int fds[2];
-  ASSERT_EQ(pipe(fds), 0);
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(fds[1], 1);
-    close(fds[0]);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{4096, 4096};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::string def = dir / "def.xml", img = dir / "big.jpg", out = dir / "out.vmf";
-    execl(VMXMK_PATH, "vmxmk", "-if", def.c_str(), "-ii", img.c_str(), "-o", out.c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(fds[1]);
-  std::string log;
-  char buffer[1024];
-  ssize_t n;
-  while ((n = read(fds[0], buffer, sizeof buffer)) > 0) log.append(buffer, size_t(n));
-  close(fds[0]);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), kFileFailed) << log;
+  testing::RunResult r = testing::run_vmxmk(
+      {"-if", dir / "def.xml", "-ii", dir / "big.jpg", "-o", dir / "out.vmf"}, ".", VMXMK_PATH,
+      4096);
+  EXPECT_EQ(r.status, kFileFailed) << r.output;
+  const std::string& log = r.output;
   std::string out = dir / "out.vmf";
   EXPECT_NE(log.find("Make: write file (" + out + ") failed!\n"), std::string::npos) << log;
   EXPECT_NE(log.find("Make: create frame(" + out + ") failed! now delete.\n"), std::string::npos);

@@ -2,9 +2,11 @@
 #include "compiler/testing/support.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
@@ -68,7 +70,7 @@ std::string definition(const std::string& elements, const std::string& actions,
 }
 
 RunResult run_vmxmk(const std::vector<std::string>& args, const std::string& cwd,
-                    const std::string& argv0) {
+                    const std::string& argv0, long file_size_limit) {
   int fds[2];
   if (pipe(fds) != 0) return {-2000, ""};
   pid_t pid = fork();
@@ -77,6 +79,11 @@ RunResult run_vmxmk(const std::vector<std::string>& args, const std::string& cwd
     close(fds[0]);
     close(fds[1]);
     if (chdir(cwd.c_str()) != 0) _exit(127);
+    if (file_size_limit >= 0) {
+      std::signal(SIGXFSZ, SIG_IGN);
+      rlimit limit{rlim_t(file_size_limit), rlim_t(file_size_limit)};
+      setrlimit(RLIMIT_FSIZE, &limit);
+    }
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(argv0.c_str()));
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));

@@ -40,9 +40,10 @@ struct RunResult {
   int status;          // exit status, or -1000 - signal when killed
   std::string output;  // standard output
 };
-// Runs the built vmxmk with the arguments, in `cwd`, capturing standard output.
+// Runs the built vmxmk with the arguments, in `cwd`, capturing standard output. A nonnegative
+// `file_size_limit` caps the files the child may write (SIGXFSZ ignored, so writes fail instead).
 RunResult run_vmxmk(const std::vector<std::string>& args, const std::string& cwd = ".",
-                    const std::string& argv0 = VMXMK_PATH);
+                    const std::string& argv0 = VMXMK_PATH, long file_size_limit = -1);
 
 // XORs bytes [from, to) with the scramble mask, for reading back records.
 std::vector<uint8_t> unscrambled(const std::vector<uint8_t>& bytes, size_t from, size_t to);
