@@ -22,7 +22,11 @@ GtkWidget* NewBox(GtkWindow* parent, const std::string& caption, const std::stri
   gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
   gtk_window_set_destroy_with_parent(GTK_WINDOW(dialog), TRUE);
   gtk_window_set_resizable(GTK_WINDOW(dialog), FALSE);
-  gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER_ON_PARENT);
+  // Before the main window is shown (a document that cannot be opened) there is nothing to
+  // centre on.
+  bool parent_shown = parent && gtk_widget_get_visible(GTK_WIDGET(parent));
+  gtk_window_set_position(GTK_WINDOW(dialog),
+                          parent_shown ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
 
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
   gtk_container_set_border_width(GTK_CONTAINER(row), 12);

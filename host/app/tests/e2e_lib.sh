@@ -133,16 +133,16 @@ menu_command() {
   xdotool key --clearmodifiers "$3"
 }
 
-# make_page TEMPLATE PHOTO OUT: a test page from TEMPLATE with the photo path and the repository's
-# sample definition filled in; the definition is also left in $WORK/definition.xml.
+# make_page TEMPLATE PHOTO OUT: a test page from TEMPLATE with the photo path (as the text of a
+# JavaScript string in single quotes) and the repository's sample definition filled in; the
+# definition is also left in $WORK/definition.xml.
 make_page() {
   grep -v '^<?xml' "$SOURCE_DIR/examples/sample.xml" > "$WORK/definition.xml"
-  python3 - "$1" "$WORK/definition.xml" "$2" "$3" <<'PY'
-import sys
-page, definition, photo, out = sys.argv[1:]
-text = open(page, encoding='utf-8').read()
-text = text.replace('@DEFINITION@', open(definition, encoding='utf-8').read())
-text = text.replace('@PHOTO@', photo.replace('\\', '\\\\').replace("'", "\\'"))
-open(out, 'w', encoding='utf-8').write(text)
-PY
+  local photo=${2//\\/\\\\}
+  photo=${photo//\'/\\\'}
+  PAGE_PHOTO="$photo" PAGE_DEFINITION="$WORK/definition.xml" awk '
+    /@DEFINITION@/ { while ((getline line < ENVIRON["PAGE_DEFINITION"]) > 0) print line; next }
+    { at = index($0, "@PHOTO@")
+      if (at) $0 = substr($0, 1, at - 1) ENVIRON["PAGE_PHOTO"] substr($0, at + 7)
+      print }' "$1" > "$3"
 }

@@ -2,16 +2,15 @@
 # The wait panel: up while the page loads, and gone as soon as some document completes, here a
 # frame's, while the page itself is still loading (an image on it never arrives).
 #
-# Usage: e2e_wait_panel.sh TRELVAN
-TRELVAN=$1
+# Usage: e2e_wait_panel.sh TRELVAN SLOW_SITE
+TRELVAN=$1 SLOW_SITE=$2
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_setup
-HERE="$(cd "$(dirname "$0")" && pwd)"
 
-python3 "$HERE/slow_site.py" "$WORK/port" "$WORK/release" &
+"$SLOW_SITE" "$WORK/port" "$WORK/release" &
 E2E_PIDS+=($!)
 wait_until 20 test -s "$WORK/port" || fail "the local site did not start"
-export VIMOX_SITE_BASE="http://127.0.0.1:$(cat "$WORK/port")"
+export VIMOX_SITE_BASE="http://127.0.0.1:$(head -n1 "$WORK/port")"
 
 # The share of white in the 200 x 60 strip at the top centre of the 1000-pixel window, where the
 # panel's dark text stands. The menu's texts stand further left, and the test page draws nothing
