@@ -32,7 +32,7 @@ std::string FullAddress(const StartPage& page) {
   return uri ? uri.get() : std::string("file://") + path.get();
 }
 
-// As the framework opened a document: a regular file this process may read.
+// The document named on the command line must be a file this process can read; a folder is none.
 bool CanOpenForReading(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
@@ -51,10 +51,21 @@ GdkPixbuf* LoadIcon() {
   return icon;
 }
 
-std::optional<int32_t> CallExternal(const BridgeCall& call) {
+CallAnswer CallExternal(const BridgeCall& call) {
   CallOutcome outcome = CExternal::Shared().Invoke(call.method, call.args);
-  if (outcome.status != CallStatus::kOk) return std::nullopt;
-  return outcome.result;
+  switch (outcome.status) {
+    case CallStatus::kOk:
+      return {outcome.result, ""};
+    case CallStatus::kUnknownMethod:
+      return {std::nullopt, "no such method"};
+    case CallStatus::kWrongArgumentCount:
+      return {std::nullopt, "wrong number of arguments"};
+    case CallStatus::kBusy:
+      return {std::nullopt, "another call is still running"};
+    case CallStatus::kNoPlatform:
+      break;
+  }
+  return {std::nullopt, "the host cannot compile"};
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(DocumentTest, FirstArgumentThatIsNoSwitchNamesTheDocument) {
       {{"-bat", "pages/batch.html"}, "pages/batch.html"},
       {{"-bat", "/srv/batch.html"}, "/srv/batch.html"},  // "/" is a path here, not a switch
       {{"-bat", "-x", "a.html", "b.html"}, "a.html"},
-      {{"notes.txt"}, "notes.txt"},  // without batch mode the framework still opens it
+      {{"notes.txt"}, "notes.txt"},  // without batch mode it is still the document
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));

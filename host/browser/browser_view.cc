@@ -146,12 +146,12 @@ void BrowserView::HandleBridgeRequest(WebKitURISchemeRequest* request) {
 
   g_object_ref(request);
   call_running_ = true;
-  std::optional<int32_t> result = on_call_(*call);
+  CallAnswer answer = on_call_(*call);
   call_running_ = false;
-  if (result) {
-    Answer(request, 200, "OK", std::to_string(*result));
+  if (answer.result) {
+    Answer(request, 200, "OK", std::to_string(*answer.result));
   } else {
-    Answer(request, 400, "Bad Request", "no such method, or wrong arguments");
+    Answer(request, 400, "Bad Request", answer.refusal);
   }
   g_object_unref(request);
   if (after_call_) after_call_();

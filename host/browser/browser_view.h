@@ -15,9 +15,15 @@
 
 namespace vmx::host {
 
-// Runs one call of the page's external object and gives its integer result, or nullopt to make
-// the call fail in the page (unknown method, wrong number of arguments).
-using ExternalCallHandler = std::function<std::optional<int32_t>(const BridgeCall& call)>;
+// What became of one call of the page's external object: its integer result, or why it was
+// refused, which the page's script sees in the error it throws.
+struct CallAnswer {
+  std::optional<int32_t> result;
+  std::string refusal;
+};
+
+// Runs one call of the page's external object.
+using ExternalCallHandler = std::function<CallAnswer(const BridgeCall& call)>;
 
 class BrowserView {
  public:
