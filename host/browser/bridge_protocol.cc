@@ -30,7 +30,7 @@ constexpr std::string_view kScriptTemplate = R"JS((function () {
   'use strict';
   var methods = @METHODS@;
   var callPrefix = '@PREFIX@';
-  var apply = Reflect.apply, defineProperty = Object.defineProperty, getOwn = Reflect.get;
+  var apply = Reflect.apply, defineProperty = Object.defineProperty, reflectGet = Reflect.get;
   var XHR = window.XMLHttpRequest, xhrProto = XHR.prototype;
   var open = xhrProto.open, send = xhrProto.send;
   var statusOf = Object.getOwnPropertyDescriptor(xhrProto, 'status').get;
@@ -70,7 +70,7 @@ constexpr std::string_view kScriptTemplate = R"JS((function () {
     return parse(text, 10);
   }
 
-  var functions = {};
+  var functions = Object.create(null);
   Object.keys(methods).forEach(function (key) {
     var name = methods[key][0], arity = methods[key][1];
     functions[key] = function () { return call(name, arity, arguments); };
@@ -78,12 +78,12 @@ constexpr std::string_view kScriptTemplate = R"JS((function () {
   function lookup(property) {
     if (typeof property !== 'string') return undefined;
     var key = apply(toLower, property, []);
-    return Object.prototype.hasOwnProperty.call(functions, key) ? functions[key] : undefined;
+    return functions[key];
   }
   var external = new Proxy({}, {
     get: function (target, property, receiver) {
       var f = lookup(property);
-      return f !== undefined ? f : getOwn(target, property, receiver);
+      return f !== undefined ? f : reflectGet(target, property, receiver);
     },
     has: function (target, property) {
       return lookup(property) !== undefined || property in target;
