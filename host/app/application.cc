@@ -11,7 +11,6 @@
 #include "host/app/dialogs.h"
 #include "host/app/document.h"
 #include "host/app/embedded_resources.h"
-#include "host/app/external_methods.h"
 #include "host/app/texts.h"
 #include "host/external/external.h"
 #include "host/runner/site.h"
@@ -106,7 +105,9 @@ void TrelvanApp::Activate() {
   if (main_window_) return;
   icon_ = LoadIcon();
   if (icon_) gtk_window_set_default_icon(icon_);
-  view_ = std::make_unique<BrowserView>(kExternalMethods, &CallExternal);
+  for (const ExternalMethod& method : CExternal::Methods())
+    bridge_methods_.push_back({method.name, static_cast<int>(method.arguments)});
+  view_ = std::make_unique<BrowserView>(bridge_methods_, &CallExternal);
 
   std::string title = DocumentTitle(document_file_);
   if (document_file_) {

@@ -39,6 +39,7 @@ class TrelvanApp {
   GtkPlatform platform_;
   GtkApplication* app_ = nullptr;
   GdkPixbuf* icon_ = nullptr;
+  std::vector<BridgeMethod> bridge_methods_;  // the script's view of CExternal's table
   std::unique_ptr<BrowserView> view_;
   std::unique_ptr<MainWindow> main_window_;
   int exit_status_ = 0;

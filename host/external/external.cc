@@ -7,20 +7,14 @@
 namespace vmx::host {
 namespace {
 
-struct Method {
-  std::string_view name;
-  int32_t id;
-  size_t arguments;
-};
-
-constexpr Method kMethods[] = {
+constexpr ExternalMethod kMethods[] = {
     {"ShowDialog", kDispIdShowDialog, 2},
     {"FinishMake", kDispIdFinishMake, 2},
     {"FinishMakeBat", kDispIdFinishMakeBat, 3},
 };
 
-const Method* FindMethod(int32_t id) {
-  for (const Method& method : kMethods) {
+const ExternalMethod* FindMethod(int32_t id) {
+  for (const ExternalMethod& method : kMethods) {
     if (method.id == id) return &method;
   }
   return nullptr;
@@ -44,18 +38,20 @@ CExternal& CExternal::Shared() {
 }
 
 int32_t CExternal::GetIdOfName(std::string_view name) {
-  for (const Method& method : kMethods) {
+  for (const ExternalMethod& method : kMethods) {
     if (EqualsIgnoringAsciiCase(method.name, name)) return method.id;
   }
   return kDispIdUnknown;
 }
+
+std::span<const ExternalMethod> CExternal::Methods() { return kMethods; }
 
 CallOutcome CExternal::Invoke(std::string_view name, std::span<const std::string> args) {
   return Invoke(GetIdOfName(name), args);
 }
 
 CallOutcome CExternal::Invoke(int32_t id, std::span<const std::string> args) {
-  const Method* method = FindMethod(id);
+  const ExternalMethod* method = FindMethod(id);
   if (!method) return {CallStatus::kUnknownMethod, 0};
   if (args.size() != method->arguments) return {CallStatus::kWrongArgumentCount, 0};
 

@@ -25,6 +25,13 @@ enum class CallStatus {
   kBusy,                // a compile is already in progress (a dialog's event loop let the call in)
 };
 
+// One row of the method table: the name the page calls, its dispatch id, its argument count.
+struct ExternalMethod {
+  std::string_view name;
+  int32_t id;
+  size_t arguments;
+};
+
 struct CallOutcome {
   CallStatus status = CallStatus::kOk;
   int32_t result = 0;
@@ -45,6 +52,9 @@ class CExternal {
   // "FinishMakeBat".
   void SetBatchMode(bool on) { batch_mode_ = on; }
   bool BatchMode() const { return batch_mode_; }
+
+  // The method table, in id order; the page's bridge offers exactly these.
+  static std::span<const ExternalMethod> Methods();
 
   // The id of a method name, matched without regard to ASCII case; kDispIdUnknown if none.
   static int32_t GetIdOfName(std::string_view name);

@@ -86,8 +86,9 @@ class Platform {
   // default browser. Does not wait for that program; the runner does not examine the outcome.
   virtual void OpenWithDefaultApp(const std::string& file_or_address) = 0;
 
-  // A modal question with the buttons Yes and No, no icon, `caption` as its title, not tied to
-  // the main window. true for Yes; closing the box any other way counts as No.
+  // A modal question with the buttons Yes and No, no icon, `caption` as its title. It is modal to
+  // the main window, so the page's menu stays out of reach while its call waits. true for Yes;
+  // closing the box any other way counts as No.
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
 
   // The application's error box: one OK button, a warning icon, the application title as its
