@@ -25,8 +25,15 @@ wait_log 'CONSOLE LOG page ready'
 eval "$(xdotool getwindowgeometry --shell "$WID")"
 [[ "$X,$Y,$WIDTH,$HEIGHT" == "0,0,1000,650" ]] || fail "window geometry $X,$Y ${WIDTH}x$HEIGHT"
 
+# "page ready" comes before the first paint; a shot taken then shows an empty view. Retake it
+# until the page shows: below the menu bar a blank view is one colour.
 mkdir -p "$SHOTS"
-import -window "$WID" "$SHOTS/trelvan-main-window.png" || fail "no screenshot"
+SHOT="$SHOTS/trelvan-main-window.png"
+painted() {
+  import -window "$WID" "$SHOT" &&
+    [ "$(convert "$SHOT" -crop 1000x600+0+40 +repage -format %k info:)" -gt 10 ]
+}
+wait_until 20 painted || fail "the page was not painted (screenshot: $SHOT)"
 
 # The photo field has the focus; Return submits the batch form.
 xdotool windowfocus --sync "$WID" type --delay 10 "$PHOTO"
