@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "compiler/definition/convert.h"
+#include "compiler/definition/load.h"
 #include "compiler/frame/maker.h"
 #include "compiler/log.h"
 #include "compiler/result_codes.h"
@@ -56,7 +57,7 @@ int32_t parse_command_line(std::span<char* const> args) {
     } else if (!taken && is("-if")) {
       if (!has_value) continue;
       definition = args[++i];
-      document.LoadFile(definition->c_str(), TIXML_DEFAULT_ENCODING);
+      load_definition(document, *definition);
       taken = true;
     } else if (is("-ii")) {
       if (has_value) image = args[++i];
@@ -77,7 +78,7 @@ int32_t parse_command_line(std::span<char* const> args) {
       if (has_value) settings().limit_seqid = to_int(args[++i]);
     } else if (!taken && is_definition_file(arg)) {
       definition = std::string(arg);
-      document.LoadFile(definition->c_str(), TIXML_DEFAULT_ENCODING);
+      load_definition(document, *definition);
       taken = true;
     }
   }

@@ -114,6 +114,18 @@ TEST_F(CommandLine, ConfigurationFileIsArgumentZeroPlusIni) {
   EXPECT_EQ(r.output.find("vxf_read_config"), std::string::npos);
 }
 
+// Reading a folder as a definition must end as an unreadable definition does, not in a crash.
+TEST_F(CommandLine, FolderAsDefinitionHasNoRoot) {
+  fs::create_directory(dir / "folder.xml");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"folder.xml", "-o", "f.vmf"},
+        std::vector<std::string>{"-if", "folder.xml", "-o", "f.vmf"}}) {
+    auto r = run(args);
+    EXPECT_EQ(r.status, 13) << r.output;
+    EXPECT_NE(r.output.find("Make: xml lose 'root' node!\n"), std::string::npos);
+  }
+}
+
 TEST_F(CommandLine, MissingImageIsCodeTen) {
   auto r = run({"a.xml", "-ii", "nothing.jpg"});
   EXPECT_EQ(r.status, 10);

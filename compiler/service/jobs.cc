@@ -4,6 +4,7 @@
 
 #include <tinyxml.h>
 
+#include "compiler/definition/load.h"
 #include "compiler/frame/maker.h"
 #include "compiler/log.h"
 #include "compiler/result_codes.h"
@@ -25,7 +26,7 @@ int32_t vxf_make_by_seqid(uint32_t seqid) {
   JobPaths paths = job_paths(s, seqid);
 
   TiXmlDocument document;
-  if (!document.LoadFile(paths.definition.c_str(), TIXML_DEFAULT_ENCODING)) {
+  if (!load_definition(document, paths.definition)) {
     log_message("vxf_make_by_seqid: can't read image file(%s)!\n", paths.definition.c_str());
     return kJobUnreadable;
   }

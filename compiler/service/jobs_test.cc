@@ -88,7 +88,8 @@ TEST_F(JobsTest, NothingRunsWithoutBothDirectories) {
 
 TEST_F(JobsTest, UnreadableDefinitionIsCodeTwo) {
   write_file(dir / "in/8.xml", "<frame><header>");  // not well-formed
-  for (uint32_t seqid : {7u, 8u}) {
+  fs::create_directory(dir / "in/9.xml");            // a folder, not a file
+  for (uint32_t seqid : {7u, 8u, 9u}) {
     std::string path = dir / ("in/" + std::to_string(seqid) + ".xml");
     SCOPED_TRACE(path);
     auto [code, log] = run(seqid);
