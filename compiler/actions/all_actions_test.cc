@@ -93,7 +93,7 @@ const struct {
     {"<action name='filter' id='902'><KSize>0</KSize></action>",
      "parser_action_filter: invalid filter size(0)!\n"},
     {"<action name='filter' id='903'><KSize>2</KSize><kernel>1,2,3</kernel></action>",
-     "parser_action_filter: invalid filter kernel(1,2,3)\xA3\xA1"},
+     "parser_action_filter: invalid filter kernel(1,2,3)！"},
     {"<action name='text' id='904'><font_name>Arial</font_name></action>", ""},
 };
 

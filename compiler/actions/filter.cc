@@ -196,9 +196,7 @@ std::optional<Record> build_filter(const TiXmlElement& action) {
   try {
     std::vector<int32_t> kernel = read_kernel(text, cells);
     if (static_cast<int64_t>(kernel.size()) != cells) {
-      // The mark is the full-width exclamation mark in the GBK bytes (A3 A1) this message has
-      // always carried, whatever the console's character set; no line end follows.
-      log_message("parser_action_filter: invalid filter kernel(%s)\xA3\xA1", text);
+      log_message("parser_action_filter: invalid filter kernel(%s)！", text);
       return std::nullopt;
     }
     Record record = new_record(static_cast<int32_t>(32 * cells), kFilter.type);
