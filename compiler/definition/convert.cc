@@ -55,7 +55,7 @@ double to_double(std::string_view text) {
     number += text[p++];
     while (p < text.size() && is_digit(text[p])) number += text[p++], ++digits;
   }
-  if (digits == 0) return negative ? -0.0 : 0.0;
+  if (digits == 0) return 0.0;  // a sign alone is not a number: +0.0, not -0.0
   if (p < text.size() && (lower(text[p]) == 'e' || lower(text[p]) == 'd')) {
     size_t q = p + 1;
     std::string exponent = "e";

@@ -35,6 +35,9 @@ TEST(Convert, FloatIsNearestDoubleOfDecimalPrefix) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(to_double(c.text), c.value);
   }
+  // Zero's sign reaches float fields byte for byte: only a real "-0" is negative.
+  for (const char* text : {"-", "-abc", "-.", "+"}) EXPECT_FALSE(std::signbit(to_double(text))) << text;
+  EXPECT_TRUE(std::signbit(to_double("-0")));
 }
 
 TEST(Convert, ScanIntsStopsAtFirstMismatch) {
