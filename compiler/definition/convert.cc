@@ -1,9 +1,11 @@
 // Conversions written to the rules the frame format was defined with (see convert.h).
 #include "compiler/definition/convert.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace vmx {
@@ -70,10 +72,11 @@ double to_double(std::string_view text) {
                                    std::chars_format::general);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
-    // Out of range either way: overflow becomes infinity, underflow zero, as strtod gives.
-    size_t e = number.find('e');
-    bool tiny = e != std::string::npos && number[e + 1] == '-';
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    // Beyond double's range, and the sign of the written exponent does not tell which way: a
+    // fraction with 400 leading zeros is tiny, 500 digits before an "e-100" are huge. strtod in
+    // the "C" locale, handed the plain form built above, knows: infinity or zero.
+    static const locale_t c_locale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    value = ::strtod_l(number.c_str(), nullptr, c_locale);
   }
   return negative ? -value : value;
 }

@@ -38,6 +38,11 @@ TEST(Convert, FloatIsNearestDoubleOfDecimalPrefix) {
   // Zero's sign reaches float fields byte for byte: only a real "-0" is negative.
   for (const char* text : {"-", "-abc", "-.", "+"}) EXPECT_FALSE(std::signbit(to_double(text))) << text;
   EXPECT_TRUE(std::signbit(to_double("-0")));
+  // Out of range whichever way the written exponent points: the magnitude decides.
+  EXPECT_EQ(to_double("0." + std::string(400, '0') + "1"), 0.0);
+  EXPECT_EQ(to_double("-0." + std::string(400, '0') + "1e5"), 0.0);
+  EXPECT_EQ(to_double("1" + std::string(500, '0') + "e-100"), HUGE_VAL);
+  EXPECT_EQ(to_double("-1" + std::string(500, '0') + "d-100"), -HUGE_VAL);
 }
 
 TEST(Convert, ScanIntsStopsAtFirstMismatch) {
