@@ -1,5 +1,9 @@
 // The real vmxmk from the outside: usage, the scan's order of tests, configuration file name.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -91,6 +95,38 @@ TEST_F(CommandLine, WhichDefinitionAndOutputTheScanPicks) {
     EXPECT_EQ(tag_of(dir / c.output), c.tag);
     EXPECT_FALSE(fs::exists(dir / "out.vmf"));
   }
+}
+
+// "-seqid n" and "-server" run at once and end the scan: a definition named before them is
+// dropped, one after them never seen, and only the options before them take effect.
+TEST_F(CommandLine, SeqidAndServerEndTheScan) {
+  // Holding the port makes the server's bind fail, so "-server" returns at once with 7.
+  int holder = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(::bind(holder, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::getsockname(holder, reinterpret_cast<sockaddr*>(&address), &length);
+  write_file(dir / "vmxmk.ini", "listen_port=" + std::to_string(ntohs(address.sin_port)) + "\n");
+
+  const struct {
+    std::vector<std::string> args;
+    int status;
+  } cases[] = {
+      {{"a.xml", "-seqid", "12"}, 12},  // no job directories configured
+      {{"-seqid", "12", "a.xml"}, 12},
+      {{"a.xml", "-server"}, 7},
+      {{"-server", "a.xml"}, 7},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    auto r = run(c.args);
+    EXPECT_EQ(r.status, c.status) << r.output;
+    EXPECT_EQ(r.output, "");
+    EXPECT_FALSE(fs::exists(dir / "a.vmf"));
+  }
+  ::close(holder);
 }
 
 TEST_F(CommandLine, InlineDefinitionWithoutOutputFailsWithNull) {
