@@ -3,6 +3,8 @@
 // full.
 #include "compiler/service/config.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -93,6 +95,13 @@ int32_t vxf_read_config(const std::string& program_name) {
   // The name is used exactly as the program was started, never cut.
   std::string file_name = program_name + ".ini";
   std::FILE* in = std::fopen(file_name.c_str(), "rb");
+  // fopen accepts a directory here, whose reading then fails at once; that would pass for an
+  // empty configuration without the note that none was read.
+  struct stat st;
+  if (in && (::fstat(fileno(in), &st) != 0 || S_ISDIR(st.st_mode))) {
+    std::fclose(in);
+    in = nullptr;
+  }
   if (!in) {
     log_message("@vxf_read_config: open config file failed(%s).\n", file_name.c_str());
     return kNoConfig;

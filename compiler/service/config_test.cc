@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "compiler/result_codes.h"
 #include "compiler/settings.h"
 #include "compiler/testing/support.h"
@@ -25,10 +27,14 @@ class ConfigTest : public ::testing::Test {
 };
 
 TEST_F(ConfigTest, MissingFileKeepsDefaults) {
-  ::testing::internal::CaptureStdout();
-  EXPECT_EQ(vxf_read_config(dir / "none"), kNoConfig);
-  EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-            "@vxf_read_config: open config file failed(" + (dir / "none.ini") + ").\n");
+  std::filesystem::create_directory(dir / "folder.ini");  // cannot be read as a file either
+  for (const char* name : {"none", "folder"}) {
+    SCOPED_TRACE(name);
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(vxf_read_config(dir / name), kNoConfig);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "@vxf_read_config: open config file failed(" + (dir / name) + ".ini).\n");
+  }
   const Settings& s = settings();
   EXPECT_EQ(s.listen_port, 1637);
   EXPECT_EQ(s.input_dir, "");
