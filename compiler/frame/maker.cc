@@ -22,6 +22,13 @@ bool exists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
+// Whether two paths name one existing file (links and relative spellings included).
+bool same_file(const Path& a, const Path& b) {
+  struct stat sa, sb;
+  return a && b && ::stat(a->c_str(), &sa) == 0 && ::stat(b->c_str(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 // Header text fields are fixed-width: at most width - 1 bytes, the rest zero.
 void put_text(std::array<uint8_t, kHeaderSize>& header, size_t offset, size_t width,
               const char* text) {
@@ -152,6 +159,12 @@ int32_t make_by_path(const TiXmlDocument& document, const Path& definition, Path
   if (image && !exists(*image)) {
     log_message("main: can't read image file(%s)!\n", image->c_str());
     return kNoImage;
+  }
+  // Creating the output empties the file at its path, and a failed compile deletes it: were that
+  // the photo or the definition, the user's own file would be lost. Refuse before touching it.
+  if (same_file(output, image) || same_file(output, definition)) {
+    log_message("main: output file(%s) is an input file!\n", output->c_str());
+    return kFileFailed;
   }
   CZUVUzedu maker(settings().max_width, settings().max_height);
   return maker.Make(document, output, image);

@@ -218,6 +218,25 @@ TEST_F(MakerTest, MissingImageLeavesTheOutputAlone) {
   EXPECT_EQ(testing::read_file(dir / "out.vmf"), "keep");
 }
 
+TEST_F(MakerTest, OutputNamingAnInputIsRefusedAndBothStayIntact) {
+  write_file(dir / "p.jpg", "photo");
+  fs::create_symlink(dir / "p.jpg", dir / "link.jpg");
+  write_file(dir / "def.vmf", definition(kOneElement, kOneAction));
+  const struct { Path definition, image, output; } cases[] = {
+      {std::nullopt, dir / "p.jpg", dir / "p.jpg"},
+      {std::nullopt, dir / "p.jpg", dir / "link.jpg"},
+      {dir / "def.vmf", dir / "p.jpg", std::nullopt},  // the derived output is the definition
+  };
+  for (const auto& c : cases) {
+    auto r = compile(definition(kOneElement, kOneAction), c.definition, c.image, c.output);
+    EXPECT_EQ(r.code, kFileFailed);
+    std::string out = c.output ? *c.output : dir / "def.vmf";
+    EXPECT_EQ(r.log, "main: output file(" + out + ") is an input file!\n");
+    EXPECT_EQ(testing::read_file(dir / "p.jpg"), "photo");
+    EXPECT_EQ(testing::read_file(dir / "def.vmf"), definition(kOneElement, kOneAction));
+  }
+}
+
 TEST_F(MakerTest, NoOutputPathFailsWithNullInMessages) {
   auto r = compile(definition(kOneElement, kOneAction), std::nullopt, std::nullopt,
                    std::nullopt);
