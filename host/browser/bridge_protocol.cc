@@ -37,7 +37,7 @@ constexpr std::string_view kScriptTemplate = R"JS((function () {
   var textOf = Object.getOwnPropertyDescriptor(xhrProto, 'responseText').get;
   var encoder = new TextEncoder(), encode = TextEncoder.prototype.encode;
   var Bytes = Uint8Array, setBytes = Uint8Array.prototype.set;
-  var toLower = String.prototype.toLowerCase, toText = String;
+  var codeAt = String.prototype.charCodeAt, fromCode = String.fromCharCode, toText = String;
   var parse = parseInt, TypeErr = TypeError, Err = Error;
 
   function argument(value, name) {
@@ -75,10 +75,19 @@ constexpr std::string_view kScriptTemplate = R"JS((function () {
     var name = methods[key][0], arity = methods[key][1];
     functions[key] = function () { return call(name, arity, arguments); };
   });
+  // Names match without regard to ASCII case only, as the host's table does: a Unicode-aware
+  // lower-casing would let the Kelvin sign stand for "k".
+  function asciiLower(text) {
+    var out = '';
+    for (var i = 0; i < text.length; i++) {
+      var c = apply(codeAt, text, [i]);
+      out += fromCode(c >= 65 && c <= 90 ? c + 32 : c);
+    }
+    return out;
+  }
   function lookup(property) {
     if (typeof property !== 'string') return undefined;
-    var key = apply(toLower, property, []);
-    return functions[key];
+    return functions[asciiLower(property)];
   }
   var external = new Proxy({}, {
     get: function (target, property, receiver) {

@@ -23,7 +23,7 @@ expect_checks() {
   wait_log "CHECK bat "
   wait_log "CHECK frame-show-dialog "
   local expected actual
-  expected=$(printf '%s\n' "same-object true" "has-any-case true" "has-unknown false" \
+  expected=$(printf '%s\n' "same-object true" "has-any-case true" "has-unknown false" "kelvin-sign false" \
     "show-dialog 0" "wrong-count threw TypeError" "null-argument threw TypeError" \
     "replaced-xhr 0" "frame-show-dialog 0" "bat $1" | sort)
   actual=$(grep -o 'CONSOLE LOG CHECK .*' "$LOG" | sed 's/^CONSOLE LOG CHECK //' | sort)
