@@ -23,6 +23,7 @@
 
 #include "compiler/service/server.h"
 #include "compiler/settings.h"
+#include "compiler/testing/loopback_client.h"
 
 namespace {
 
@@ -44,30 +45,14 @@ void write_file(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-int connect_to(uint16_t port) {
-  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  timeval limit{30, 0};
-  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = htons(port);
-  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
-}
+int connect_to(uint16_t port) { return vmx::testing::connect_to(port, 30); }
 
 // One request, the whole reply; empty when the connection failed.
 std::string ask(uint16_t port, const std::string& request) {
   int fd = connect_to(port);
   if (fd < 0) return "";
   if (!request.empty()) ::send(fd, request.data(), request.size(), MSG_NOSIGNAL);
-  std::string reply;
-  char buffer[64];
-  ssize_t n;
-  while ((n = ::recv(fd, buffer, sizeof buffer, 0)) > 0) reply.append(buffer, size_t(n));
+  std::string reply = vmx::testing::read_to_end(fd);
   ::close(fd);
   return reply;
 }

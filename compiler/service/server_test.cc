@@ -19,6 +19,7 @@
 
 #include "compiler/result_codes.h"
 #include "compiler/settings.h"
+#include "compiler/testing/loopback_client.h"
 #include "compiler/testing/support.h"
 
 namespace vmx {
@@ -47,31 +48,8 @@ class Socket {
   int fd_;
 };
 
-// Connects to 127.0.0.1:port; -1 when nothing listens. Every wait of the client is bounded, so a
-// server that never answers fails the test instead of hanging it.
-int connect_to(uint16_t port) {
-  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  timeval limit{10, 0};
-  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-  ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = htons(port);
-  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
-}
-
-std::string read_to_end(int fd) {
-  std::string reply;
-  char buffer[64];
-  ssize_t n;
-  while ((n = ::recv(fd, buffer, sizeof buffer, 0)) > 0) reply.append(buffer, size_t(n));
-  return reply;
-}
+int connect_to(uint16_t port) { return testing::connect_to(port, 10); }
+using testing::read_to_end;
 
 enum class Then { kWait, kCloseWrite };
 
