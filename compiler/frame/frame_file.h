@@ -25,7 +25,6 @@ class FrameFile {
   void rewind();
   // Closes the file; false when this or any earlier operation failed.
   bool close();
-  bool failed() const { return failed_; }
 
  private:
   explicit FrameFile(std::FILE* file) : file_(file) {}
