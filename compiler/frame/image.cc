@@ -1,6 +1,4 @@
 // The image payload: the photo's bytes, scrambled, after the action records.
-#include <sys/stat.h>
-
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +6,7 @@
 
 #include "compiler/frame/maker.h"
 #include "compiler/log.h"
+#include "compiler/open_input.h"
 #include "compiler/records/bytes.h"
 #include "compiler/result_codes.h"
 
@@ -24,13 +23,7 @@ int32_t CZUVUzedu::AdjustImageSize(const char* image, std::string* area) {
 }
 
 int32_t CZUVUzedu::AppendImage(FrameFile& file, const std::string& image) {
-  std::FILE* in = std::fopen(image.c_str(), "rb");
-  struct stat st;
-  // fopen accepts a directory on this platform; reading it would fail, so refuse it here.
-  if (in && (::fstat(fileno(in), &st) != 0 || S_ISDIR(st.st_mode))) {
-    std::fclose(in);
-    in = nullptr;
-  }
+  std::FILE* in = open_input(image);
   if (!in) {
     log_message("AppendImage: open file(%s) failed!\n", image.c_str());
     return kFileFailed;

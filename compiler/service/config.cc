@@ -3,13 +3,13 @@
 // full.
 #include "compiler/service/config.h"
 
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "compiler/definition/convert.h"
 #include "compiler/log.h"
+#include "compiler/open_input.h"
 #include "compiler/result_codes.h"
 #include "compiler/settings.h"
 
@@ -94,14 +94,7 @@ void apply_config_line(std::string_view line) {
 int32_t vxf_read_config(const std::string& program_name) {
   // The name is used exactly as the program was started, never cut.
   std::string file_name = program_name + ".ini";
-  std::FILE* in = std::fopen(file_name.c_str(), "rb");
-  // fopen accepts a directory here, whose reading then fails at once; that would pass for an
-  // empty configuration without the note that none was read.
-  struct stat st;
-  if (in && (::fstat(fileno(in), &st) != 0 || S_ISDIR(st.st_mode))) {
-    std::fclose(in);
-    in = nullptr;
-  }
+  std::FILE* in = open_input(file_name);
   if (!in) {
     log_message("@vxf_read_config: open config file failed(%s).\n", file_name.c_str());
     return kNoConfig;

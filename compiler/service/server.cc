@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "compiler/result_codes.h"
+#include "compiler/service/descriptor.h"
 #include "compiler/service/jobs.h"
 #include "compiler/service/request.h"
 #include "compiler/settings.h"
@@ -26,20 +27,6 @@ constexpr int32_t kQuitReply = 1;
 // After a failed accept (out of descriptors, say) the same failure usually repeats at once; the
 // pause keeps the loop from spinning while it lasts.
 constexpr std::chrono::milliseconds kAcceptPause{100};
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 int32_t answer(std::string_view text, bool& quit) {
   Request request = parse_request(text);

@@ -19,6 +19,7 @@
 
 #include "compiler/result_codes.h"
 #include "compiler/settings.h"
+#include "compiler/service/descriptor.h"
 #include "compiler/testing/loopback_client.h"
 #include "compiler/testing/support.h"
 
@@ -34,20 +35,6 @@ std::string job_definition(const std::string& name) {
                              "<action name='negative' id='9'/>", "<name>" + name + "</name>");
 }
 
-class Socket {
- public:
-  explicit Socket(int fd) : fd_(fd) {}
-  ~Socket() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Socket(const Socket&) = delete;
-  Socket& operator=(const Socket&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 int connect_to(uint16_t port) { return testing::connect_to(port, 10); }
 using testing::read_to_end;
 
@@ -56,7 +43,7 @@ enum class Then { kWait, kCloseWrite };
 // Sends one request and returns the whole reply; nullopt when nothing listens. kCloseWrite ends
 // the client's side after the request, as a client that sends nothing and closes does.
 std::optional<std::string> ask(uint16_t port, std::string_view request, Then then = Then::kWait) {
-  Socket client(connect_to(port));
+  Descriptor client(connect_to(port));
   if (client.get() < 0) return std::nullopt;
   if (!request.empty()) ::send(client.get(), request.data(), request.size(), MSG_NOSIGNAL);
   if (then == Then::kCloseWrite) ::shutdown(client.get(), SHUT_WR);
@@ -66,7 +53,7 @@ std::optional<std::string> ask(uint16_t port, std::string_view request, Then the
 // Connects, optionally sends, and resets the connection at once (no reply is read): the server's
 // reply then goes to a connection that no longer exists.
 void reset_after(uint16_t port, std::string_view request) {
-  Socket client(connect_to(port));
+  Descriptor client(connect_to(port));
   if (!request.empty()) ::send(client.get(), request.data(), request.size(), MSG_NOSIGNAL);
   linger abort_on_close{1, 0};
   ::setsockopt(client.get(), SOL_SOCKET, SO_LINGER, &abort_on_close, sizeof abort_on_close);
@@ -193,7 +180,7 @@ TEST_F(ServerTest, ClientsThatSendNothingOrVanishDoNotStopTheService) {
 
   // Connects and closes without a word: the reply is "9,".
   EXPECT_EQ(ask(port, "", Then::kCloseWrite), "9,");
-  { Socket gone(connect_to(port)); }
+  { Descriptor gone(connect_to(port)); }
 
   // Connects and stays silent: answered "9," after the receive timeout, and the client queued
   // behind it is served.
@@ -214,7 +201,7 @@ TEST_F(ServerTest, ClientsThatSendNothingOrVanishDoNotStopTheService) {
 TEST_F(ServerTest, SocketsAreCloseOnExec) {
   start(5s);
   // Hold a connection open so the accepted socket exists while we look.
-  Socket client(connect_to(port_));
+  Descriptor client(connect_to(port_));
   ASSERT_GE(client.get(), 0);
   auto sockets = [] {
     std::vector<int> fds;
@@ -334,7 +321,7 @@ class ServerProcess {
 };
 
 uint16_t free_port() {
-  Socket probe(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  Descriptor probe(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
